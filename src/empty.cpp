@@ -1,0 +1,1 @@
+// Placeholder so that a folder without core files still forms a library.
