@@ -16,6 +16,20 @@ struct Command {
 
 const Command kCommands[] = {
     {"echo", "echo FILE                          print the input echo report (page 0)", vesk::cli::RunEcho},
+    {"calc", "calc FILE [--json | --report | --page N]  run one calculation; print the report, a page or JSON",
+     vesk::cli::RunCalc},
+    {"convert", "convert FILE --to metric|english -o OUT  convert a project's units (values to 2 decimals)",
+     vesk::cli::RunConvert},
+    {"export-kavo", "export-kavo FILE -o OUT            write the longwall inputs as a \"Kavo_500\" file",
+     vesk::cli::RunExportKavo},
+    {"export-ondar", "export-ondar FILE -o OUT [--date TEXT]  write the retreat inputs as a \"Ondar_602\" file",
+     vesk::cli::RunExportOndar},
+    {"units", "units VALUE FROM TO                convert VALUE between units of one quantity:\n"
+              "      in ft cm m | lbsF tonsF kN MN kips | lbsF/in lbsF/ft kN/m MN/m |\n"
+              "      psi ksi psf Pa MPa | psi/in psi/ft Pa/m MPa/m",
+     vesk::cli::RunUnits},
+    {"graph", "graph FILE --kind K [--csv OUT | --xlsx OUT | --json]  compute design graph K (0..7)",
+     vesk::cli::RunGraph},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -18,6 +18,7 @@
 #include "project/settings.h"
 #include "project/vesk_params.h"
 #include "retreat/ondar_model_state.h"
+#include "stresslink/solver_library.h"
 #include "stresslink/solver_model.h"
 
 namespace vesk {
@@ -43,6 +44,7 @@ struct Workspace {
 
     RunValues Run;
     SolverModel Model;
+    SolverLibrary Solver;  // bound at the first model run, kept loaded
     KavoModelState Kavo;
     OndarModelState Ondar;
     StressSummary Stress;

@@ -1,6 +1,7 @@
 #include "veskjirn.h"
 
+#include "run_model.h"
+
 extern "C" int32_t VeskJirn(const char* inputPath) {
-    (void)inputPath;
-    return 1;
+    return veskjirn::RunModel(inputPath);
 }

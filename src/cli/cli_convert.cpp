@@ -1,0 +1,64 @@
+#include <string>
+
+#include "analysis/recording_user_interface.h"
+#include "cli/cli_commands.h"
+#include "project/project_file.h"
+#include "project/project_state.h"
+#include "project/units.h"
+#include "project/workspace.h"
+#include "utilities/project_conversion.h"
+
+namespace vesk::cli {
+namespace {
+
+constexpr const char* ConvertUsage = "usage: vesk-cli convert FILE --to metric|english -o OUT\n";
+
+void PrintMessages(const RecordingUserInterface& ui, std::ostream& err) {
+    for (const MessageRequest& message : ui.messages) err << "vesk-cli: " << message.prompt << '\n';
+}
+
+}  // namespace
+
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    (void)out;
+    std::string input, output, to;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--to" || args[i] == "-o") && i + 1 < args.size()) {
+            (args[i] == "--to" ? to : output) = args[i + 1];
+            ++i;
+        } else if (input.empty() && !args[i].empty() && args[i][0] != '-') {
+            input = args[i];
+        } else {
+            err << ConvertUsage;
+            return 2;
+        }
+    }
+    if (input.empty() || output.empty() || (to != "metric" && to != "english")) {
+        err << ConvertUsage;
+        return 2;
+    }
+    const int16_t target = to == "metric" ? int16_t{Metric} : int16_t{English};
+
+    RecordingUserInterface ui;
+    Workspace ws(ui);
+    ws.State.ProjectSaved = ByteTrue;  // nothing open yet: no "Save changes" question
+    ws.Header.ProjectFileName = input;
+    if (!FileOpen(ws)) {
+        PrintMessages(ui, err);
+        err << "vesk-cli: cannot read " << input << '\n';
+        return 1;
+    }
+    if (!ConvertProjectUnits(ws, target)) {
+        err << "vesk-cli: " << input << " is already in " << to << " units\n";
+        return 1;
+    }
+    ws.Header.ProjectFileName = output;
+    if (!FileSave(ws)) {
+        PrintMessages(ui, err);
+        err << "vesk-cli: cannot write " << output << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace vesk::cli
