@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace vesk {
 
@@ -125,14 +126,26 @@ void RoundToDecimals(DecimalValue& d, int decimals, TieRule rule) {
     KeepDigits(d, keep, rule);
 }
 
-// The shortest decimal text that reads back as the same value, rounded half
-// away from zero to at most `maxDigits` significant digits. Rounding the
-// shortest text (not the exact binary value) makes a Single 2.675 behave as
-// the 2.675 the user typed.
+// Enough digits to write any Single or Double exactly (the longest exact
+// expansions, of the smallest subnormals, have 105 and 767 digits).
+template <typename T>
+constexpr int ExactDigits() {
+    return std::is_same_v<T, float> ? 120 : 770;
+}
+
+// With `maxDigits` 0: the shortest decimal text that reads back as the same
+// value. Otherwise the stored binary value itself rounded half away from zero
+// to at most `maxDigits` significant digits, as the general format shows a
+// Single or Double: a Single typed as 1.0236005 holds 1.02360046.. and shows
+// "1.0236", while 2.675 (held as 2.67499995..) still gives "2.675000" and so
+// rounds to "2.68" with "0.00".
 template <typename T>
 DecimalValue ToDecimal(T value, int maxDigits) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    char buffer[ExactDigits<T>() + 16];
+    const auto result =
+        maxDigits > 0
+            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, ExactDigits<T>())
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     DecimalValue d =
         FromScientificText(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
     if (maxDigits > 0) KeepDigits(d, maxDigits, TieRule::AwayFromZero);

@@ -185,6 +185,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     ws.Options.iOptDir = 1;
 
     FileNew(ws, true, true);
+    ui.messages.clear();
     std::error_code ignored;
     std::filesystem::path absolute = std::filesystem::absolute(file, ignored);
     ws.State.PreviousFileName = ws.Header.ProjectFileName;

@@ -31,11 +31,12 @@ int UsablePillarCount(int16_t numberOfEntries) {
     return std::clamp(static_cast<int>(numberOfEntries) - 1, 0, OndarParams::MaxEntries - 1);
 }
 
-// Loading condition 0..3 of the project to the model's loading case 1..4;
-// 0 for anything else, which the input check rejects (neither the dialog nor
-// the project file reader lets another value through).
+// Loading condition 0..3 of the project to the model's loading case 1..4; a
+// stored 4 (the project file reader passes any value) is taken as 3. Anything
+// else gives 0, which the input check rejects.
 int16_t LoadingCaseOf(int16_t loadingCondition) {
     if (loadingCondition >= 0 && loadingCondition <= 3) return static_cast<int16_t>(loadingCondition + 1);
+    if (loadingCondition == 4) return 4;
     return 0;
 }
 
@@ -172,28 +173,33 @@ bool OndarLoadModelInputs(Workspace& ws) {
 
 bool OndarCheckInputs(Workspace& ws) {
     const OndarParams& in = ws.OndarWork;
-    // A panel needs at least one pillar between two entries; the arrays hold
-    // at most ten entries.
-    if (in.NumberOfEntries < 2 || in.NumberOfEntries > OndarParams::MaxEntries) {
-        return Fail(ws, "Invalid number of entries");
-    }
     if (!Positive(in.EntryHeight)) return Fail(ws, "Invalid entry height");
     if (!Positive(in.DepthOfCover)) return Fail(ws, "Invalid depth of cover");
-    // An angle of 0 would make the crosscuts parallel to the entries (no
-    // pillar, and a division by sin 0 in the geometry).
-    if (!(in.CrosscutAngle > 0 && in.CrosscutAngle <= 90)) return Fail(ws, "Invalid crosscut angle");
+    if (!(in.CrosscutAngle >= 0 && in.CrosscutAngle <= 90)) return Fail(ws, "Invalid crosscut angle");
     if (!Positive(in.EntryWidth)) return Fail(ws, "Invalid entry width");
     if (!Positive(in.CrosscutSpacing)) return Fail(ws, "Invalid crosscut spacing");
     if (!Positive(in.CoalStrength)) return Fail(ws, "Invalid coal strength");
     if (!Positive(in.AMZBreadth)) return Fail(ws, "Invalid breadth of AMZ");
     if (!Positive(in.UnitWeight)) return Fail(ws, "Invalid unit weight");
     if (!Positive(in.ArchFactor)) return Fail(ws, "Invalid Arch Percent");
+    // A panel needs at least one pillar between two entries; the arrays hold
+    // at most ten entries. (With fewer than two entries the centre distances
+    // below are not read, so this check does not change their message.)
+    if (in.NumberOfEntries < 2 || in.NumberOfEntries > OndarParams::MaxEntries) {
+        return Fail(ws, "Invalid number of entries");
+    }
     const int pillars = in.NumberOfEntries - 1;
     for (int i = 1; i <= pillars; ++i) {
         if (!Positive(in.EntryCenters[i])) {
             return Fail(ws, "Invalid center-to-center distance #" + std::to_string(i));
         }
     }
+    // The checks above come first, in their order, so that a project with one
+    // bad field of theirs gets their message. What follows rejects inputs that
+    // would end the run in a division by zero or give meaningless pillars.
+    // An angle of 0 makes the crosscuts parallel to the entries (no pillar,
+    // and a division by sin 0 in the geometry).
+    if (in.CrosscutAngle == 0) return Fail(ws, "Invalid crosscut angle");
     // Entries as wide as their spacing, or crosscuts too close for the entry
     // width at this angle, leave no pillar: its dimensions would come out zero
     // or negative and the capacities meaningless.

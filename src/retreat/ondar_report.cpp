@@ -404,8 +404,8 @@ void OndarReportAMZData(Workspace& ws) {
         }
         if (lc > 3)
             page += row("R-FACTOR For Second Side Abutment", FormatNumber(o.SideRFactor[2], "##0.000"));
-        page += CrLf;
     }
+    page += CrLf;
 
     const double F = o.WorkingArchFactor;
     for (int s = 1; s <= 2; ++s) {
@@ -554,11 +554,11 @@ void OndarReportRemnantsAndLeave(Workspace& ws) {
     }
     page += CrLf;
 
-    // Leave rows C and D stand beside the first and second side gob.
+    // Leave rows C and D stand beside the first and second side gob. The
+    // table is headed whenever either row is left; it lists the rows of the
+    // sides this loading condition has.
     const bool rowLeft[3] = {false, ws.OndarWork.LeaveRowC == 1, ws.OndarWork.LeaveRowD == 1};
-    bool anyRow = false;
-    for (int b = 1; b <= sides; ++b) anyRow = anyRow || rowLeft[b];
-    if (anyRow) {
+    if (rowLeft[1] || rowLeft[2]) {
         page += std::string("[LEAVE PILLAR PARAMETERS]") + CrLf;
         page += std::string(" PILLAR  STRENGTH    LOAD BEARING   TRIBUTARY      EXCESS") + CrLf;
         page += std::string("    ROW                  CAPACITY        AREA        LOAD") + CrLf;

@@ -17,6 +17,8 @@ constexpr const char* kKavoInvalidSpacing =
     "Grid Generation Error: (Kavo) Invalid Crosscut Spacing or Center-to-Center Distance.";
 constexpr const char* kOndarInvalidSpacing =
     "Grid Generation Error: (Ondar) Invalid Crosscut Spacing or Center-to-Center Distance.";
+constexpr const char* kUndermining =
+    "This is an undermining case. Overburden should be > interburden and extraction thickness";
 // A count beyond the 16-bit range is an overflow of the calculation, reported
 // the way the program reports any unexpected run-time error.
 constexpr const char* kOverflow = "Error occurred: Overflow (6). Procedure Terminated";
@@ -148,6 +150,12 @@ bool BuildSolverModel(Workspace& ws) {
         model.SeamMiningHeight = {0, v.SeamThickness, g.H};
         model.SeamExtractionRatio = {0, 0, ratio};
         model.CriticalSeam = 2;
+        // The previous seam must lie below the surface; the input dialogs
+        // refuse such a project, but a project file can still hold one.
+        if (!(model.SeamDepth[1] > 0.0f)) {
+            ShowMessage(ws, kUndermining);
+            return false;
+        }
     } else {  // active OVER previous
         model.ActiveSeam = 1;
         model.PreviousSeam = 2;

@@ -29,7 +29,13 @@ TEST(FormatGeneral, SingleSevenSignificantDigits) {
         {12345678.0f, "1.234568E+07"},
         {10000000.0f, "1E+07"},
         {123456.75f, "123456.8"},  // tie on the eighth digit: away from zero
-        {123456.65f, "123456.7"},  // its shortest text "123456.65" is what rounds
+        // The stored value rounds, not the text it was typed as: 123456.65
+        // is held as 123456.6484375, 1.0236005 as 1.02360046.., 1.0245445
+        // as 1.02454448..
+        {123456.65f, "123456.6"},
+        {1.0236005f, "1.0236"},
+        {1.0245445f, "1.024544"},
+        {1.0264325f, "1.026433"},
         {0.5f, "0.5"},
         {-0.25f, "-0.25"},
         {0.0001f, "0.0001"},
@@ -64,6 +70,8 @@ TEST(FormatGeneral, DoubleFifteenSignificantDigits) {
         {0.0001, "0.0001"},
         {-0.0, "0"},
         {21.0, "21"},
+        {1.000001900001715, "1.00000190000172"},  // held as ...715071..
+        {1.000005300013795, "1.00000530001379"},  // held as ...794951..
     };
     for (const DoubleCase& c : cases) EXPECT_EQ(FormatGeneral(c.value), c.expected) << c.value;
 }

@@ -28,7 +28,13 @@ TEST(OndarCheckInputs, ReportsTheFirstFailingFieldOnly) {
              p.NumberOfEntries = 1;
              p.EntryHeight = 0;
          },
-         "Invalid number of entries"},
+         "Invalid entry height"},
+        {"angle 0 and no entry width",
+         [](OndarParams& p) {
+             p.CrosscutAngle = 0;
+             p.EntryWidth = 0;
+         },
+         "Invalid entry width"},
         {"eleven entries", [](OndarParams& p) { p.NumberOfEntries = 11; }, "Invalid number of entries"},
         {"height", [](OndarParams& p) { p.EntryHeight = 0; }, "Invalid entry height"},
         {"height NaN", [nan](OndarParams& p) { p.EntryHeight = nan; }, "Invalid entry height"},
@@ -60,7 +66,7 @@ TEST(OndarCheckInputs, ReportsTheFirstFailingFieldOnly) {
              p.CrosscutSpacing = 40;  // 40 x sin 30 = 20 = entry width
          },
          "Invalid crosscut spacing"},
-        {"loading condition 4", [](OndarParams& p) { p.LoadingCondition = 4; }, "Invalid loading condition"},
+        {"loading condition 5", [](OndarParams& p) { p.LoadingCondition = 5; }, "Invalid loading condition"},
         {"loading condition -1", [](OndarParams& p) { p.LoadingCondition = -1; },
          "Invalid loading condition"},
         {"rows A and B leave no active pillar",
@@ -89,8 +95,9 @@ TEST(OndarCheckInputs, AcceptsTheValidEdgesAndMapsTheLoadingCondition) {
     p.CrosscutAngle = 90;
     p.NumberOfEntries = 10;
     for (int i = 1; i <= 9; ++i) p.EntryCenters[i] = 80;
-    const int16_t expected[] = {1, 2, 3, 4};
-    for (int16_t condition = 0; condition <= 3; ++condition) {
+    // A stored 4 is taken as two side gobs, like 3.
+    const int16_t expected[] = {1, 2, 3, 4, 4};
+    for (int16_t condition = 0; condition <= 4; ++condition) {
         p.LoadingCondition = condition;
         f.ws.OndarWork = p;
         EXPECT_TRUE(OndarLoadModelInputs(f.ws)) << f.LastMessage();

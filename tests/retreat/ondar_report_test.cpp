@@ -357,6 +357,38 @@ TEST(OndarReport, AMZPageInMetricUnits) {
     EXPECT_TRUE(Contains(f.ws.OutBuf[5], " PILLAR         (m)          (kPa)     CAPACITY (kN)" + CRLF));
 }
 
+// The blank line after the abutment loads and the one after the R-factors are
+// written whatever the loading condition, so a development page has both.
+TEST(OndarReport, AMZPageKeepsBothBlankLinesWithoutAbutments) {
+    RetreatFixture f;
+    f.Run(ReferenceRetreat());
+    OndarWriteReport(f.ws);
+    const std::string& page = f.ws.OutBuf[3];
+    const std::string tributary = "Tributary Area Load on AMZ.............................";
+    const auto at = page.find(tributary);
+    ASSERT_NE(at, std::string::npos) << page;
+    const auto lineEnd = page.find(CRLF, at);
+    EXPECT_EQ(page.substr(lineEnd, 2 * CRLF.size() + CRLF.size() + 8), CRLF + CRLF + CRLF + "DEVELOP")
+        << page;
+}
+
+// The leave pillar table is headed whenever row C or row D is left, even when
+// the loading condition has no side for that row (then it lists no row).
+TEST(OndarReport, LeavePillarTableFollowsTheRowFlags) {
+    RetreatFixture f;
+    OndarParams p = RetreatWithSideGobs(2);
+    p.LeaveRowD = 1;
+    p.RowDPillarWidth = 40;
+    f.Run(p);
+    OndarWriteReport(f.ws);
+    const std::string& page = f.ws.OutBuf[6];
+    const std::string units = "            (psi)           (lbs)       (lbs)       (lbs)";
+    EXPECT_TRUE(Contains(page, CRLF + CRLF + "[LEAVE PILLAR PARAMETERS]" + CRLF)) << page;
+    EXPECT_TRUE(Contains(page, units + CRLF + "*Adjusted for effective length of the remnant barrier." + CRLF))
+        << page;
+    EXPECT_FALSE(Contains(page, "      D"));
+}
+
 TEST(OndarReport, BarrierAndRemnantPages) {
     RetreatFixture none;
     none.Run(RetreatWithSideGobs(1));

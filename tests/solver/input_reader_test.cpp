@@ -79,7 +79,8 @@ TEST(MalformedInput, DefinedFailuresLeaveOnlyTheirMessageLine) {
     } cases[] = {
         {"1,0.2,0,2,10,500,550,7,6,5\n" + a10 + "\n" + a10 + "\n", 2,
          "Could not accurately read the VeskJirn2D input file\n"},
-        {InputText("1,0.2,0,2,0,500,550,7,6,5,1", "", ""), 4, "Could not read Seam 1 material character codes\n"},
+        {InputText("1,0.2,0,2,0,500,550,7,6,5,1", "", ""), 4,
+         "Could not read Seam 1 material character codes\n"},
         {ok + "\n", 4, "Could not read Seam 1 material character codes\n"},
         {ok + "\n  \t\n" + a10 + "\n", 4, "Could not read Seam 1 material character codes\n"},
         {ok + "\n" + a10 + "\n", 5, "Could not read Seam 2 material character codes\n"},

@@ -3,14 +3,14 @@
 // small program-like layouts; every result file and the progress log must
 // agree with the library's to the last printed character.
 #include <gtest/gtest.h>
+#include <locale.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 #include <numbers>
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,8 +109,9 @@ Model Layout(const Case& k) {
 }
 
 std::string InputFile(const Model& md) {
-    return Printf("%d,%.17g,%.17g,%.17g,%d,%.17g,%.17g,%.17g,%.17g,%d,%d\n", md.units, md.er[1], md.er[2], md.w,
-                  md.n, md.depth[1], md.depth[2], md.height[1], md.height[2], md.critical, md.criticalSeam) +
+    return Printf("%d,%.17g,%.17g,%.17g,%d,%.17g,%.17g,%.17g,%.17g,%d,%d\n", md.units, md.er[1], md.er[2],
+                  md.w, md.n, md.depth[1], md.depth[2], md.height[1], md.height[2], md.critical,
+                  md.criticalSeam) +
            md.codes[1] + "\n" + md.codes[2] + "\n\n";
 }
 
@@ -186,8 +187,8 @@ Files Solve(const Model& in, const std::string& title) {
     par[18][5] = 0.33;
 
     std::vector<Row> D(3, Row(n + 2)), sig(3, Row(n + 2)), pre(3, Row(n + 2)), q(3, Row(n + 2)),
-        single(3, Row(n + 2)), avgS(3, Row(n + 2)), avgQ(3, Row(n + 2)), esf(3, Row(n + 2)), psf(3, Row(n + 2)),
-        R(3, Row(n + 2)), G(3, Row(n + 2)), Hs(3, Row(n + 2));
+        single(3, Row(n + 2)), avgS(3, Row(n + 2)), avgQ(3, Row(n + 2)), esf(3, Row(n + 2)),
+        psf(3, Row(n + 2)), R(3, Row(n + 2)), G(3, Row(n + 2)), Hs(3, Row(n + 2));
     std::vector<std::vector<int>> mat(3, std::vector<int>(n + 2)), mark(3, std::vector<int>(n + 2));
     double premining[3];
     for (int s = 1; s <= 2; ++s) {
@@ -203,8 +204,10 @@ Files Solve(const Model& in, const std::string& title) {
             const bool coal = m != 27 && m < 26 && type[m] >= 1 && type[m] <= 3;
             if (!coal) {
                 mark[s][i] = 0;
-                if (i == 1) opening = true;
-                else if (!opening) mark[s][i - 1] = 3, opening = true;
+                if (i == 1)
+                    opening = true;
+                else if (!opening)
+                    mark[s][i - 1] = 3, opening = true;
             } else {
                 mark[s][i] = 1;
                 if (opening || i == 1) mark[s][i] = 2, opening = false;
@@ -218,7 +221,8 @@ Files Solve(const Model& in, const std::string& title) {
     listing(o);
     o += "Seam Integer Codes with Yield Zones Applied\n";
     for (int s = 1; s <= 2; ++s) {
-        o += s == 1 ? "The Material Integer Codes for Seam One\n" : "The Material Integer Codes for Seam Two\n";
+        o += s == 1 ? "The Material Integer Codes for Seam One\n"
+                    : "The Material Integer Codes for Seam Two\n";
         for (int i = 1; i <= n; ++i) o += Printf("%i", mat[s][i]);
         o += "\n";
     }
@@ -245,11 +249,14 @@ Files Solve(const Model& in, const std::string& title) {
         o += Printf("  Material Number     - %i\n", k + 1);
         if (type[k] == 1) {
             o += "  Linear Elastic Coal\n";
-            o += Printf("  Elastic Modulus     - %12.5g\n  Poisson's Ratio     - %12.5g\n", par[k][1], par[k][2]);
+            o += Printf("  Elastic Modulus     - %12.5g\n  Poisson's Ratio     - %12.5g\n", par[k][1],
+                        par[k][2]);
         } else if (type[k] == 3) {
             o += "  Elastic-Plastic Coal\n";
-            o += Printf("  Peak Stress         - %12.5g\n  Peak Strain         - %12.5g\n", par[k][1], par[k][2]);
-            o += Printf("  Plastic Modulus     - %12.5g\n  Poissons Ratio      - %12.5g\n", par[k][3], par[k][4]);
+            o += Printf("  Peak Stress         - %12.5g\n  Peak Strain         - %12.5g\n", par[k][1],
+                        par[k][2]);
+            o += Printf("  Plastic Modulus     - %12.5g\n  Poissons Ratio      - %12.5g\n", par[k][3],
+                        par[k][4]);
         } else {
             o += "  Strain Hardening Gob\n";
             o += Printf("  Initial Modulus at Zero Stress - %12.5g\n", par[k][1]);
@@ -261,7 +268,8 @@ Files Solve(const Model& in, const std::string& title) {
         o += "\n";
     }
     o += "  PROGRAM FLOW CONTROL PARAMETERS\n\n";
-    o += Printf("  OVER RELAXATION FACTOR          -- %f\n  MAXIMUM NO. OF ITERATIONS       -- %i\n", 1.65, 20000);
+    o += Printf("  OVER RELAXATION FACTOR          -- %f\n  MAXIMUM NO. OF ITERATIONS       -- %i\n", 1.65,
+                20000);
     o += Printf("  STRESS CONVERGENCE CRITERION    -- %f\n\n", tol);
     o += "  BOUNDARY CONDITION VALUES\n\n";
     o += "  THE WEST BOUNDARY CONDITION  -- 0\n  THE EAST BOUNDARY CONDITION  -- 0\n\n";
@@ -279,9 +287,12 @@ Files Solve(const Model& in, const std::string& title) {
                 const double e = D[s][i] / h;
                 const double* pp = par[m < 26 ? m : 0];
                 double sg = 0;
-                if (m == 27) sg = e <= 1 ? 0 : 0.9 * sig[s][i] + 0.1 * (e - 1) * E;
-                else if (type[m] == 1) sg = pp[1] * e;
-                else if (type[m] == 3) sg = e < pp[2] ? (pp[1] / pp[2]) * e : pp[1] + pp[3] * (e - pp[2]);
+                if (m == 27)
+                    sg = e <= 1 ? 0 : 0.9 * sig[s][i] + 0.1 * (e - 1) * E;
+                else if (type[m] == 1)
+                    sg = pp[1] * e;
+                else if (type[m] == 3)
+                    sg = e < pp[2] ? (pp[1] / pp[2]) * e : pp[1] + pp[3] * (e - pp[2]);
                 else {
                     const double b = (pp[2] - pp[1]) / pp[3];
                     sg = (pp[1] / b) * (std::exp(b * (e / pp[4])) - 1);
@@ -296,8 +307,8 @@ Files Solve(const Model& in, const std::string& title) {
                 if (std::fabs(error) < std::fabs(D[s][i] - old)) error = D[s][i] - old, position = i;
             }
             if (k % 100 == 0)
-                o += Printf("Interation = %i, Maximum Displacement Error = %g, at grid element %i \n", k, error,
-                            position);
+                o += Printf("Interation = %i, Maximum Displacement Error = %g, at grid element %i \n", k,
+                            error, position);
             if (k >= 20000) return -1;
             ++k;
         }
@@ -394,7 +405,8 @@ Files Solve(const Model& in, const std::string& title) {
         for (int i = 1; i <= n; ++i)
             for (int j = 0; j <= n + 1; ++j) {
                 const double d = (i - 0.5) * W - (j - 0.5) * W;
-                R[t][j] += std::exp(-d * d / (4 * Lambda * std::fabs(h))) * (h > 0 ? -1.0 : 1.0) * A * D[s][i];
+                R[t][j] +=
+                    std::exp(-d * d / (4 * Lambda * std::fabs(h))) * (h > 0 ? -1.0 : 1.0) * A * D[s][i];
             }
     }
     o += "Calculating the Horizontal Strains in the Seams \n\n";
@@ -408,9 +420,9 @@ Files Solve(const Model& in, const std::string& title) {
         G[s][n + 1] = G[s][n];
         for (int j = 1; j <= n; ++j) {
             const double c = (G[s][j] - G[s][j - 1]) / w;
-            Hs[s][j] = R[s][j] == 0 || c == 0
-                           ? 0.0
-                           : std::sqrt(std::fabs(0.024 * c)) * (R[s][j] / std::fabs(R[s][j])) * (c / std::fabs(c));
+            Hs[s][j] = R[s][j] == 0 || c == 0 ? 0.0
+                                              : std::sqrt(std::fabs(0.024 * c)) *
+                                                    (R[s][j] / std::fabs(R[s][j])) * (c / std::fabs(c));
         }
         if (english)
             for (double& v : R[s]) v /= 0.0254;
@@ -431,8 +443,8 @@ Files Solve(const Model& in, const std::string& title) {
     o += "Printing the Jirn2D Compatible File\n\n";
     std::string& d = f.dat;
     d = title + "\n\n";
-    d += Printf("%i, %4i, %4i, %4i, %4i, %4i, %4i, %4i, %4i, %4.3g, %4.3g, %4.2g", 2, 19, in.units, 1, 1, 1, 18, 19, 1,
-                er[1], er[2], 0.33);
+    d += Printf("%i, %4i, %4i, %4i, %4i, %4i, %4i, %4i, %4i, %4.3g, %4.3g, %4.2g", 2, 19, in.units, 1, 1, 1,
+                18, 19, 1, er[1], er[2], 0.33);
     d += Printf("\n%f, %4f, %4f, %4f", nu, E, lam, gradient);
     d += Printf("\n%.7f, %4i, %4.1f, %4.1f, %4.1f, %4.1f, %4i, %4i", W, n, ob[1], ob[2], th[1], th[2], 0, 0);
     for (int k = 0; k < 19; ++k)
@@ -490,6 +502,8 @@ TEST_P(ReferenceModel, EveryFileAgreesWithThePlainSolver) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, ReferenceModel, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

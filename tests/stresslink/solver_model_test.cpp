@@ -218,6 +218,12 @@ TEST_F(SolverModelTest, GridGenerationErrorsStopTheModel) {
              w.KavoWork.CrosscutSpacing = 1;
          },
          "Grid Generation Error: (Kavo) Invalid Crosscut Spacing or Center-to-Center Distance."},
+        {"previous seam above the surface",
+         [](Workspace& w) {
+             w.VeskWork.VerticalPosition = 1;
+             w.VeskWork.InterburdenThickness = 500;  // as deep as the active seam
+         },
+         "This is an undermining case. Overburden should be > interburden and extraction thickness"},
         {"more elements than 16 bits hold",
          [](Workspace& w) {
              w.Options.CellSizeEnglish = 1;
