@@ -48,8 +48,13 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "vesk-cli: cannot read " << input << '\n';
         return 1;
     }
-    if (!ConvertProjectUnits(ws, target)) {
-        err << "vesk-cli: " << input << " is already in " << to << " units\n";
+    // A project already in the target system is written back as it is: the
+    // values keep their precision and an older file comes out in the current
+    // layout.
+    if (ws.Header.UnitSystem == target) {
+        err << "vesk-cli: " << input << " is already in " << to << " units; written unchanged\n";
+    } else if (!ConvertProjectUnits(ws, target)) {
+        err << "vesk-cli: cannot convert " << input << '\n';
         return 1;
     }
     ws.Header.ProjectFileName = output;

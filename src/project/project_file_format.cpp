@@ -94,7 +94,7 @@ void VisitSections(Io& io, ProjectRecords& r, int version) {
         io.Real(o.ArchFactor);
         io.Int(o.ArchFactorAuto);
     }
-    io.Choice(o.LoadingCondition, 0, 3, "LoadingCondition");
+    io.Choice(o.LoadingCondition, 0, 4, "LoadingCondition");  // the method takes a stored 4 as 3
     io.Real(o.ActiveGobExtent);
     io.Real(o.ActiveGobAbutmentAngle);
     io.Real(o.FirstGobExtent);

@@ -32,8 +32,8 @@ int UsablePillarCount(int16_t numberOfEntries) {
 }
 
 // Loading condition 0..3 of the project to the model's loading case 1..4; a
-// stored 4 (the project file reader passes any value) is taken as 3. Anything
-// else gives 0, which the input check rejects.
+// 4 in the working copy is taken as 3 (two side gobs). Anything else gives 0,
+// which the input check rejects.
 int16_t LoadingCaseOf(int16_t loadingCondition) {
     if (loadingCondition >= 0 && loadingCondition <= 3) return static_cast<int16_t>(loadingCondition + 1);
     if (loadingCondition == 4) return 4;

@@ -145,6 +145,8 @@ TEST(FormatNumber, SingleRoundsItsOwnDecimalText) {
     EXPECT_EQ(FormatNumber(2.675f, "0.00"), "2.68");
     EXPECT_EQ(FormatNumber(2.665f, "##0.00"), "2.67");
     EXPECT_EQ(FormatNumber(0.125f, "##0.00"), "0.13");
+    // Its seven digits are those of the stored value (1.02360046..).
+    EXPECT_EQ(FormatNumber(1.0236005f, "0.000000"), "1.023600");
     // Integers take the exact path; an empty pattern is the general format.
     EXPECT_EQ(FormatNumber(2.5f, ""), "2.5");
     EXPECT_EQ(FormatGeneral(static_cast<int16_t>(-7)), "-7");

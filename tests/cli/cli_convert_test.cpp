@@ -118,10 +118,7 @@ TEST(CliConvert, ErrorsAndUsage) {
         EXPECT_NE(run.err.find("usage: vesk-cli convert"), std::string::npos);
     }
 
-    RunResult run = RunCli(dir, {"convert", input, "--to", "metric", "-o", dir.file("x.VSK")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("already in metric units"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.file("x.VSK")));
+    RunResult run;
 
     run = RunCli(dir, {"convert", dir.file("none.VSK"), "--to", "english", "-o", dir.file("x.VSK")});
     EXPECT_EQ(run.exitCode, 1);
@@ -135,6 +132,42 @@ TEST(CliConvert, ErrorsAndUsage) {
     run = RunCli(dir, {"convert", input, "--to", "english", "-o", dir.file("no/folder/x.VSK")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
+}
+
+// Converting to the system the project already has writes it back unchanged:
+// an older file comes out as "Vesk_103" with every value as it was read.
+TEST(CliConvert, SameSystemRewritesTheProjectUnchanged) {
+    test::TempDir dir;
+    const std::vector<std::string> older = {
+        "Vesk_100", " 1 ", " Old, metric", "##StartDesc##", "a, b", "", "##EndDesc##",
+        // multiple-seam: no markers, no ExtraSupport/CMRR/age in this version
+        " 1 ", " 0 ", " 1 ", "5.97", "0.1", "1E-05", "12345678", "0", "0",
+        // longwall
+        "2.1", "152.4", "250", "6", "30", " 2 ", "24.5", "6.205271", "21", "25.44648", "1.3", "1.3",
+        "1.3", "45", " 0 ", " 0 ", "0", " 0 ", "90", "30.123",
+        // retreat: no arch factor, leave rows or row widths in this version
+        "2.25", "300.5", "75", "5.5", "24", " 3 ", "20", "22.123456789012", "6.2", "25.4", "100", " 0 ",
+        " 2 ", "50", "21", "60", "22", "15", "1.5", "0", "21", "0", "0"};
+    test::WriteTextFile(dir.file("old.VSK"), CrLfLines(older));
+
+    const std::string output = dir.file("new.VSK");
+    RunResult run = RunCli(dir, {"convert", dir.file("old.VSK"), "--to", "metric", "-o", output});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("already in metric units"), std::string::npos) << run.err;
+    EXPECT_EQ(test::ReadTextFile(output),
+              CrLfLines({"Vesk_103", " 1 ", " Old, metric", "##StartDesc##", "a, b", "##EndDesc##",
+                         "##Vesk START##", " 1 ", " 0 ", " 1 ", "5.97", "0.1", "1E-05", "1.234568E+07", "0",
+                         "0", " 0 ", "45", "10", "##Vesk END##", "##Kavo START##", "2.1", "152.4", "250", "6",
+                         "30", " 2 ", "24.5", "6.205271", "21", "25.44648", "1.3", "1.3", "1.3", "45", " 0 ",
+                         " 0 ", "0", " 0 ", "90", "30.123", "##Kavo END##", "##Ondar START##", "2.25", "300.5",
+                         "75", "5.5", "24", " 3 ", "20", "22.123456789012", "6.2", "25.4", "100", " 0 ", "0",
+                         " 1 ", " 2 ", "50", "21", "60", "22", "15", "1.5", "0", "21", "0", "0", " 0 ", " 0 ",
+                         " 0 ", " 0 ", "0", "0", "##Ondar END##"}));
+
+    // Written once more, the file does not change.
+    const std::string again = dir.file("again.VSK");
+    ASSERT_EQ(RunCli(dir, {"convert", output, "--to", "metric", "-o", again}).exitCode, 0);
+    EXPECT_EQ(test::ReadTextFile(again), test::ReadTextFile(output));
 }
 
 }  // namespace

@@ -286,11 +286,14 @@ TEST(ProjectFile, ReaderClampsOutOfRangeValues) {
     std::string text = WithLine(base, UnitSystemLine, " 7 ");
     text = WithLine(text, UseCMRRLine, " 5 ");
     text = WithLine(text, PillarConfigLine, "-2 ");
+    // A stored loading condition 4 is kept; the retreat method takes it as 3.
+    text = WithLine(text, LoadingConditionLine, " 4 ");
     test::WriteTextFile(f.dir.file("clamp.VSK"), text);
     ASSERT_TRUE(Open(f.ws, f.dir.file("clamp.VSK")));
     EXPECT_EQ(f.ws.Header.UnitSystem, 0);
     EXPECT_EQ(f.ws.KavoInput.UseCMRRFactors, 0);
     EXPECT_EQ(f.ws.KavoInput.PillarConfiguration, 0);
+    EXPECT_EQ(f.ws.OndarInput.LoadingCondition, 4);
 }
 
 TEST(ProjectFile, ZeroEntriesIsWrittenAsZeroAndReadAsOne) {

@@ -368,8 +368,7 @@ TEST(OndarReport, AMZPageKeepsBothBlankLinesWithoutAbutments) {
     const auto at = page.find(tributary);
     ASSERT_NE(at, std::string::npos) << page;
     const auto lineEnd = page.find(CRLF, at);
-    EXPECT_EQ(page.substr(lineEnd, 2 * CRLF.size() + CRLF.size() + 8), CRLF + CRLF + CRLF + "DEVELOP")
-        << page;
+    EXPECT_EQ(page.substr(lineEnd, 3 * CRLF.size() + 11), CRLF + CRLF + CRLF + "DEVELOPMENT") << page;
 }
 
 // The leave pillar table is headed whenever row C or row D is left, even when
@@ -384,7 +383,8 @@ TEST(OndarReport, LeavePillarTableFollowsTheRowFlags) {
     const std::string& page = f.ws.OutBuf[6];
     const std::string units = "            (psi)           (lbs)       (lbs)       (lbs)";
     EXPECT_TRUE(Contains(page, CRLF + CRLF + "[LEAVE PILLAR PARAMETERS]" + CRLF)) << page;
-    EXPECT_TRUE(Contains(page, units + CRLF + "*Adjusted for effective length of the remnant barrier." + CRLF))
+    EXPECT_TRUE(
+        Contains(page, units + CRLF + "*Adjusted for effective length of the remnant barrier." + CRLF))
         << page;
     EXPECT_FALSE(Contains(page, "      D"));
 }
