@@ -194,8 +194,10 @@ void EchoRetreat(const OndarParams& ondar, EchoPage& page) {
     page.Blank();
 
     page.Line("[Ondar RETREAT MINING PARAMETERS]");
-    page.Value("Loading Condition", 35, LoadingConditionText(ondar.LoadingCondition));
-    const int16_t condition = ondar.LoadingCondition;
+    // The retreat method takes a stored 4 as two side gobs; the page shows
+    // the case that is calculated.
+    const int16_t condition = ondar.LoadingCondition == 4 ? int16_t{3} : ondar.LoadingCondition;
+    page.Value("Loading Condition", 35, LoadingConditionText(condition));
     if (condition >= 1 && condition <= 3) {
         page.Line("[Active Gob]");
         page.Length("Extent of Active Gob", 55, FormatGeneral(ondar.ActiveGobExtent));

@@ -143,9 +143,9 @@ template <typename T>
 DecimalValue ToDecimal(T value, int maxDigits) {
     char buffer[ExactDigits<T>() + 16];
     const auto result =
-        maxDigits > 0
-            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, ExactDigits<T>())
-            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+        maxDigits > 0 ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                      ExactDigits<T>())
+                      : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     DecimalValue d =
         FromScientificText(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
     if (maxDigits > 0) KeepDigits(d, maxDigits, TieRule::AwayFromZero);

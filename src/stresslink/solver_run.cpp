@@ -19,12 +19,13 @@ std::string SolverStatusMessage(int32_t status) {
         case 12: return "Error in Solution Module: SOR-> Maximum Number of Iterations Reached";
         case 21:
             return "Error in Solution Module: Strain_Safety_Factor-> Material Code Out of Range in Safety "
-                   "Factor "
-                   "Routine";
+                   "Factor Routine";
         case 31:
             return "Error in Solution Module: Pillar_Average_Modulus-> Material Code Out of Range in Pillar "
-                   "Average "
-                   "Modulus Routine";
+                   "Average Modulus Routine";
+        // The library could not write its logs or result files (disk full, no
+        // permission); without a message the run would end without a word.
+        case 41: return "Error in Solution Module: Could not write the VeskJirn2D result files";
         default: return "";
     }
 }

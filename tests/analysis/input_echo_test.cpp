@@ -250,6 +250,7 @@ TEST(InputEcho, GobBlocksFollowTheLoadingCondition) {
         {0, "DEVELOPMENT LOAD (NO NEARBY GOB)", false, false, false},
         {1, "ONE ACTIVE RETREAT SECTION", true, false, false},
         {2, "ONE ACTIVE SECTION AND ONE SIDE GOB", true, true, false},
+        {4, "ONE ACTIVE SECTION AND TWO SIDE GOBS", true, true, true},  // calculated as 3
     };
     for (const Case& c : cases) {
         ws.OndarWork.LoadingCondition = c.condition;

@@ -109,6 +109,8 @@ TEST(RunSolverTest, StatusesBecomeTheProgramsMessages) {
     EXPECT_EQ(SolverStatusMessage(21),
               "Error in Solution Module: Strain_Safety_Factor-> Material Code Out of Range in Safety Factor "
               "Routine");
+    EXPECT_FALSE(SolverStatusMessage(41).empty());
+    EXPECT_TRUE(SolverStatusMessage(7).empty());
 }
 
 TEST(RunSolverTest, CopiesOfTheWorkspaceLibraryShareOneBinding) {
