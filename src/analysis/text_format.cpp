@@ -351,12 +351,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::string Padded(std::string_view text, int width, char fill, bool fillBefore) {
     std::string result(text);
     if (width <= 0 || result.size() >= static_cast<std::size_t>(width)) return result;
@@ -558,6 +552,12 @@ std::string WrapAt(std::string_view text, int width) {
     result += rest;
     result += "\r\n";
     return result;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace vesk

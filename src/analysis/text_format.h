@@ -50,6 +50,9 @@ double RoundHalfEven(T value, int decimals) {
 bool ParseNumber(std::string_view text, double& value);
 bool ParseNumber(std::string_view text, float& value);
 
+// The text without the blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // Text padded with dots, blanks after, or blanks before, to `width`
 // characters; text of `width` or more characters comes back unchanged.
 std::string PadDots(std::string_view text, int width);

@@ -33,6 +33,7 @@ bool BatchSession::open(const std::string& file, std::string& error) {
     StartUpSettings(ws);
     ws.Options.iOptDir = 1;  // solver files in the scratch folder
     FileNew(ws, true, true);
+    ui.messages.clear();  // only what the open itself says explains a failure
     std::error_code ignored;
     const std::filesystem::path absolute = std::filesystem::absolute(file, ignored);
     ws.State.PreviousFileName = ws.Header.ProjectFileName;

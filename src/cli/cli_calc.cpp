@@ -1,23 +1,15 @@
 // vesk-cli calc: one full calculation of a project file, in place of the main
 // window's Open and Calculate.
-#include <stdlib.h>
-
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 
 #include "analysis/calculation_driver.h"
-#include "analysis/recording_user_interface.h"
+#include "cli/batch_session.h"
 #include "cli/cli_calc_keys.h"
 #include "cli/cli_commands.h"
-#include "project/data_folders.h"
-#include "project/project_file.h"
-#include "project/startup.h"
 #include "project/workspace.h"
-#include "stresslink/solver_library.h"
 
 namespace vesk::cli {
 
@@ -41,29 +33,6 @@ namespace {
 constexpr const char* kUsage = "usage: vesk-cli calc FILE [--json | --report | --page N]\n";
 
 enum class Output { Report, Page, Json };
-
-// A scratch data folder for one batch run: the user data, temporary and
-// solver files of the run live there and go with it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string base = SystemTemporaryFolder();
-        if (base.empty()) base = "/tmp/";
-        std::string pattern = base + "vesk-calc-XXXXXX";
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
-    }
-    ~ScratchFolder() {
-        if (path_.empty()) return;
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // The page that prints the verdicts, and the words it prints.
 CalcJson VerdictKeys(const Workspace& ws) {
@@ -115,16 +84,6 @@ CalcJson ResultJson(const Workspace& ws) {
     return out;
 }
 
-// Every message the run showed, one per line.
-std::string MessagesText(const RecordingUserInterface& ui) {
-    std::string text;
-    for (const MessageRequest& m : ui.messages) {
-        if (!text.empty()) text += '\n';
-        text += m.prompt;
-    }
-    return text;
-}
-
 }  // namespace
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -171,37 +130,17 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 1;
     };
 
-    ScratchFolder scratch;
-    if (scratch.path().empty()) return fail("cannot create a scratch folder for the run");
-
-    RecordingUserInterface ui;
-    Workspace ws(ui);
-    // A batch run keeps all its files in the scratch folder: user data and
-    // temporary folders, and the solver files (system temporary folder option).
-    // The settings are those of a first start: the defaults, written to and
-    // read back from the scratch folder's settings file.
-    ws.Paths = PrepareDataFolders(ProgramFolder(), scratch.path(), scratch.path());
-    StartUpSettings(ws);
-    ws.Options.iOptDir = 1;
-
-    FileNew(ws, true, true);
-    ui.messages.clear();
-    std::error_code ignored;
-    std::filesystem::path absolute = std::filesystem::absolute(file, ignored);
-    ws.State.PreviousFileName = ws.Header.ProjectFileName;
-    ws.Header.ProjectFileName = absolute.empty() ? file : absolute.string();
-    if (!FileOpen(ws)) {
-        std::string message = MessagesText(ui);
-        return fail(message.empty() ? "cannot read " + file : message);
-    }
-    ui.messages.clear();
+    BatchSession session;
+    std::string openError;
+    if (!session.open(file, openError)) return fail(openError);
+    Workspace& ws = session.ws;
 
     if (!Calculate(ws)) {
-        std::string message = MessagesText(ui);
+        const std::string message = session.takeMessages();
         return fail(message.empty() ? "the calculation did not complete" : message);
     }
     // Messages of a completed run (warnings) go to the error stream only.
-    if (!ui.messages.empty()) err << MessagesText(ui) << '\n';
+    if (!session.ui.messages.empty()) err << session.takeMessages() << '\n';
 
     switch (output) {
         case Output::Json:

@@ -2,8 +2,8 @@
 
 #include "analysis/recording_user_interface.h"
 #include "cli/cli_commands.h"
+#include "cli/plain_open.h"
 #include "project/project_file.h"
-#include "project/project_state.h"
 #include "project/units.h"
 #include "project/workspace.h"
 #include "utilities/project_conversion.h"
@@ -12,10 +12,6 @@ namespace vesk::cli {
 namespace {
 
 constexpr const char* ConvertUsage = "usage: vesk-cli convert FILE --to metric|english -o OUT\n";
-
-void PrintMessages(const RecordingUserInterface& ui, std::ostream& err) {
-    for (const MessageRequest& message : ui.messages) err << "vesk-cli: " << message.prompt << '\n';
-}
 
 }  // namespace
 
@@ -41,9 +37,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     RecordingUserInterface ui;
     Workspace ws(ui);
-    ws.State.ProjectSaved = ByteTrue;  // nothing open yet: no "Save changes" question
-    ws.Header.ProjectFileName = input;
-    if (!FileOpen(ws)) {
+    if (!OpenProjectFile(ws, input)) {
         PrintMessages(ui, err);
         err << "vesk-cli: cannot read " << input << '\n';
         return 1;

@@ -3,9 +3,8 @@
 #include "analysis/input_echo.h"
 #include "analysis/recording_user_interface.h"
 #include "cli/cli_commands.h"
-#include "project/project_file.h"
+#include "cli/plain_open.h"
 #include "project/project_records.h"
-#include "project/project_state.h"
 #include "project/workspace.h"
 
 namespace vesk::cli {
@@ -20,10 +19,8 @@ int RunEcho(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
     RecordingUserInterface ui;
     Workspace ws(ui);
-    ws.State.ProjectSaved = ByteTrue;  // nothing open yet: no "Save changes" question
-    ws.Header.ProjectFileName = args[0];
-    if (!FileOpen(ws)) {
-        for (const MessageRequest& message : ui.messages) err << "vesk-cli: " << message.prompt << '\n';
+    if (!OpenProjectFile(ws, args[0])) {
+        PrintMessages(ui, err);
         if (ui.messages.empty()) err << "vesk-cli: cannot read " << args[0] << '\n';
         return 1;
     }

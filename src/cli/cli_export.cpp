@@ -3,19 +3,15 @@
 
 #include "analysis/recording_user_interface.h"
 #include "cli/cli_commands.h"
+#include "cli/plain_open.h"
 #include "project/exchange_file.h"
 #include "project/project_file.h"
-#include "project/project_state.h"
 #include "project/workspace.h"
 
 namespace vesk::cli {
 namespace {
 
 enum class ExportKind { Kavo, Ondar };
-
-void PrintMessages(const RecordingUserInterface& ui, std::ostream& err) {
-    for (const MessageRequest& message : ui.messages) err << "vesk-cli: " << message.prompt << '\n';
-}
 
 int RunExport(ExportKind kind, const std::vector<std::string>& args, std::ostream& err) {
     const char* usage = kind == ExportKind::Kavo ? "usage: vesk-cli export-kavo FILE -o OUT\n"
@@ -41,9 +37,7 @@ int RunExport(ExportKind kind, const std::vector<std::string>& args, std::ostrea
 
     RecordingUserInterface ui;
     Workspace ws(ui);
-    ws.State.ProjectSaved = ByteTrue;  // nothing open yet: no "Save changes" question
-    ws.Header.ProjectFileName = input;
-    if (!FileOpen(ws)) {
+    if (!OpenProjectFile(ws, input)) {
         PrintMessages(ui, err);
         err << "vesk-cli: cannot read " << input << '\n';
         return 1;

@@ -3,22 +3,13 @@
 #include <vector>
 
 #include "analysis/messages.h"
+#include "analysis/text_format.h"
 #include "project/project_records.h"
 #include "project/workspace.h"
 
 namespace vesk {
 
 namespace {
-
-bool IsBlankChar(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && IsBlankChar(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlankChar(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -48,7 +39,7 @@ void WrapLine(std::string_view line, std::vector<std::string>& pieces) {
             }
         }
         // A run of blanks can fill a whole piece; it would be a blank line.
-        if (!Trimmed(rest.substr(0, cut)).empty()) pieces.emplace_back(rest.substr(0, cut));
+        if (!TrimBlanks(rest.substr(0, cut)).empty()) pieces.emplace_back(rest.substr(0, cut));
         rest.remove_prefix(cut);
     }
     pieces.emplace_back(rest);
@@ -59,7 +50,7 @@ void WrapLine(std::string_view line, std::vector<std::string>& pieces) {
 std::string NormalisedDescription(std::string_view description) {
     std::vector<std::string> pieces;
     for (std::string_view line : SplitLines(description)) {
-        std::string_view trimmed = Trimmed(line);
+        std::string_view trimmed = TrimBlanks(line);
         if (trimmed.empty()) continue;
         if (trimmed.size() > DescriptionLineWidth) {
             WrapLine(trimmed, pieces);

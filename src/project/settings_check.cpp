@@ -9,12 +9,6 @@
 namespace vesk {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 void ShowError(Workspace& ws, const std::string& prompt, const std::string& title = "") {
     ShowMessage(ws, prompt, MessageButtons::Ok, MessageIcon::Error, title);
 }
@@ -30,7 +24,7 @@ SettingsDialogField CheckSettingsDialog(Workspace& ws, SettingsDialogText& text)
     }
 
     const std::string label = "Size of Command History Window";
-    const std::string size = Trimmed(text.MaxDisplaySize);
+    const std::string size(TrimBlanks(text.MaxDisplaySize));
     double value = 0;
     if (size.empty()) {
         ShowError(ws, label + ": Blank field not allowed", "Range Error");

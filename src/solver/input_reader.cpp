@@ -33,16 +33,18 @@ int DigitValue(char c) {
     return 99;
 }
 
+// Steps over an optional "+" or "-" at `p`; true when it was "-".
+bool SkipSign(std::string_view text, std::size_t& p) {
+    if (p >= text.size() || (text[p] != '+' && text[p] != '-')) return false;
+    return text[p++] == '-';
+}
+
 // "%i": optional sign, then hexadecimal after "0x", octal after a leading "0",
 // decimal otherwise. A value outside 32 bits is not accepted.
 bool ScanInteger(std::string_view text, std::size_t& pos, int32_t& value) {
     SkipSpace(text, pos);
     std::size_t p = pos;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
+    const bool negative = SkipSign(text, p);
     int base = 10;
     if (p < text.size() && text[p] == '0') {
         if (p + 2 < text.size() && (text[p + 1] == 'x' || text[p + 1] == 'X') &&
@@ -76,11 +78,7 @@ bool ScanInteger(std::string_view text, std::size_t& pos, int32_t& value) {
 bool ScanReal(std::string_view text, std::size_t& pos, double& value) {
     SkipSpace(text, pos);
     std::size_t p = pos;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
+    const bool negative = SkipSign(text, p);
     if (p >= text.size() || text[p] == '+' || text[p] == '-') return false;
     const char* first = text.data() + p;
     const char* last = text.data() + text.size();

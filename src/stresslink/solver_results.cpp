@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/text_format.h"
 #include "project/workspace.h"
 #include "stresslink/solver_files.h"
 
@@ -36,8 +37,7 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines, std::st
 
 // One number of a result line; blanks around it are allowed.
 bool ParseValue(std::string_view text, double& value) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return false;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -61,21 +61,28 @@ bool ParseValues(const std::string& line, int count, double* values) {
     return true;
 }
 
+// The first `count` numbers of line `index`; false with `error` set when the
+// file ends before that line or the line does not hold them.
+bool ReadLineValues(const std::vector<std::string>& lines, size_t index, int count, double* values,
+                    std::string& error) {
+    if (index >= lines.size()) {
+        error = kPastEnd;
+        return false;
+    }
+    if (!ParseValues(lines[index], count, values)) {
+        error = kTypeMismatch;
+        return false;
+    }
+    return true;
+}
+
 // Element rows first..first+n-1 of `lines` into rows 1..n of `table`.
 bool ReadElementRows(const std::vector<std::string>& lines, size_t first, int n, float elementWidth,
                      std::vector<ProfileRow>& table, std::vector<float>& x, std::string& error) {
     table.assign(static_cast<size_t>(n) + 1, ProfileRow{});
     for (int i = 1; i <= n; ++i) {
-        size_t index = first + static_cast<size_t>(i - 1);
-        if (index >= lines.size()) {
-            error = kPastEnd;
-            return false;
-        }
         double values[9];
-        if (!ParseValues(lines[index], 9, values)) {
-            error = kTypeMismatch;
-            return false;
-        }
+        if (!ReadLineValues(lines, first + static_cast<size_t>(i - 1), 9, values, error)) return false;
         for (int column = 1; column <= 9; ++column)
             table[static_cast<size_t>(i)][static_cast<size_t>(column)] =
                 static_cast<float>(values[column - 1]);
@@ -90,15 +97,8 @@ bool ReadCriticalStresses(const std::string& path, float& singleSeamStress, floa
                           std::string& error) {
     std::vector<std::string> lines;
     if (!ReadLines(path, lines, error)) return false;
-    if (lines.empty()) {
-        error = kPastEnd;
-        return false;
-    }
     double values[2];
-    if (!ParseValues(lines[0], 2, values)) {
-        error = kTypeMismatch;
-        return false;
-    }
+    if (!ReadLineValues(lines, 0, 2, values, error)) return false;
     singleSeamStress = static_cast<float>(values[0]);
     multiSeamStress = static_cast<float>(values[1]);
     return true;
@@ -126,16 +126,8 @@ bool ReadCriticalProfile(Workspace& ws, std::string& error) {
     graph.ProfileX.assign(static_cast<size_t>(n) + 1, 0.0f);
     graph.ProfilePairs.assign(static_cast<size_t>(n) + 1, ProfilePair{});
     for (int i = 1; i <= n; ++i) {
-        size_t index = static_cast<size_t>(i - 1);
-        if (index >= lines.size()) {
-            error = kPastEnd;
-            return false;
-        }
         double values[2];
-        if (!ParseValues(lines[index], 2, values)) {
-            error = kTypeMismatch;
-            return false;
-        }
+        if (!ReadLineValues(lines, static_cast<size_t>(i - 1), 2, values, error)) return false;
         graph.ProfilePairs[static_cast<size_t>(i)][1] = static_cast<float>(values[0]);
         graph.ProfilePairs[static_cast<size_t>(i)][2] = static_cast<float>(values[1]);
         graph.ProfileX[static_cast<size_t>(i)] = static_cast<float>(i) * ws.Model.ElementWidth;

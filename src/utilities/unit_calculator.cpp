@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "analysis/text_format.h"
+#include "project/units.h"
 
 namespace vesk {
 namespace {
@@ -20,11 +21,8 @@ struct UnitDefinition {
 };
 
 constexpr double CmPerIn = 2.54;
-constexpr double KNPerLbf = 0.004448220489393218;
 constexpr double KNPerTonF = 8.896440978786435;
 constexpr double KNPerKip = 4.448220489393218;
-constexpr double KNmPerLbfFt = 0.01459389924341607;
-constexpr double PsiPerPsf = 0.006944444444444444;
 constexpr double PaPerPsi = 6894.757293;
 constexpr double PamPerPsiIn = 271447.137519685;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_convert_run.h"
+#include "cli_runner.h"
 #include "support/test_support.h"
 
 namespace vesk {

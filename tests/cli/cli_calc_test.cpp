@@ -1,10 +1,7 @@
 // End-to-end runs of "vesk-cli calc": project file, stress model, solver
 // library, pillar method, statistics and report, as the Calculate command
 // runs them.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -12,53 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
+#include "cli_runner.h"
 
-extern char** environ;
-
-namespace vesk {
+namespace vesk::clitest {
 namespace {
 
 using nlohmann::json;
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the batch program with an argument list; stdout and stderr go to
-// files of `dir`.
-RunResult RunCli(const test::TempDir& dir, const std::vector<std::string>& args) {
-    const std::string outPath = dir.file("stdout.txt");
-    const std::string errPath = dir.file("stderr.txt");
-    std::vector<std::string> argv = {VESK_CLI_PATH};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> cargs;
-    for (std::string& a : argv) cargs.push_back(a.data());
-    cargs.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    RunResult result;
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, cargs[0], &actions, nullptr, cargs.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return result;
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    result.out = test::ReadTextFile(outPath);
-    result.err = test::ReadTextFile(errPath);
-    return result;
-}
 
 std::string Example(const std::string& name) {
     return (test::BinaryDir() / name).string();
 }
 
-// The lines of a project file (CR LF) and back.
+// The lines of a project file (CR LF).
 std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -68,12 +30,6 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     }
     if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
-}
-
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
 }
 
 size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
@@ -190,7 +146,7 @@ TEST(CliCalcTest, RoomAndPillarResultKeys) {
     const int entries = std::stoi(lines[start + 6]);
     lines[start + 6 + static_cast<size_t>(entries - 1) + 3] = "122";
     const std::string file = dir.file("Retreat.VSK");
-    test::WriteTextFile(file, JoinCrLf(lines));
+    test::WriteTextFile(file, CrLfLines(lines));
 
     RunResult run = RunCli(dir, {"calc", file, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
@@ -214,7 +170,7 @@ TEST(CliCalcTest, FailuresExitNonZeroWithTheMessage) {
     ASSERT_LT(vesk, lines.size());
     lines[vesk + 11] = "20";
     const std::string file = dir.file("BadCmrr.VSK");
-    test::WriteTextFile(file, JoinCrLf(lines));
+    test::WriteTextFile(file, CrLfLines(lines));
     const std::string cmrrMessage = "Check Vesk Parameters. Invalid CMRR. CMRR should be between 20 and 100";
 
     RunResult plain = RunCli(dir, {"calc", file});
@@ -241,4 +197,4 @@ TEST(CliCalcTest, FailuresExitNonZeroWithTheMessage) {
 }
 
 }  // namespace
-}  // namespace vesk
+}  // namespace vesk::clitest

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "cli_convert_run.h"
+#include "cli_runner.h"
 
 namespace vesk::clitest {
 namespace {

@@ -1,57 +1,13 @@
 // End-to-end runs of "vesk-cli echo".
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
+#include "cli_runner.h"
 
-extern char** environ;
-
-namespace vesk {
+namespace vesk::clitest {
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the batch program with an argument list; stdout and stderr go to
-// files of `dir`.
-RunResult RunCli(const test::TempDir& dir, const std::vector<std::string>& args) {
-    const std::string outPath = dir.file("stdout.txt");
-    const std::string errPath = dir.file("stderr.txt");
-    std::vector<std::string> argv = {VESK_CLI_PATH};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> cargs;
-    for (std::string& a : argv) cargs.push_back(a.data());
-    cargs.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    RunResult result;
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, cargs[0], &actions, nullptr, cargs.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return result;
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-    result.out = test::ReadTextFile(outPath);
-    result.err = test::ReadTextFile(errPath);
-    return result;
-}
-
-std::string CrLfLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
 
 // A retreat project in metric units, written the way the program saves it.
 const std::vector<std::string> kRetreatFile = {"Vesk_103",
@@ -212,4 +168,4 @@ TEST(CliEcho, ReportsErrorsAndBadUsage) {
 }
 
 }  // namespace
-}  // namespace vesk
+}  // namespace vesk::clitest

@@ -1,7 +1,7 @@
 // End-to-end runs of "vesk-cli export-kavo" and "export-ondar".
 #include <gtest/gtest.h>
 
-#include "cli_convert_run.h"
+#include "cli_runner.h"
 
 namespace vesk::clitest {
 namespace {

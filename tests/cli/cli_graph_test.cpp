@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli_convert_run.h"
+#include "cli_runner.h"
 
 namespace vesk {
 namespace {
@@ -25,8 +25,8 @@ TEST(CliGraph, DepthSweepOfALongwallProjectHasFourCurvesOfSixPoints) {
     const json g = GraphJson(dir, kLongwall, 0);
     EXPECT_EQ(g["GraphKind"], 0);
     ASSERT_EQ(g["Series"].size(), 4u);
-    const std::vector<std::string> names = {"Development", "Development with Extra Support", "Tailgate Loading",
-                                            "Tailgate Loading with Extra Support"};
+    const std::vector<std::string> names = {"Development", "Development with Extra Support",
+                                            "Tailgate Loading", "Tailgate Loading with Extra Support"};
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(g["Series"][i]["Name"], names[i]);
         ASSERT_EQ(g["Series"][i]["Points"].size(), 6u);

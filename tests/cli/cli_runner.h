@@ -1,4 +1,5 @@
-// Runs the batch program for the convert, export and units tests.
+// Runs the batch program for the end-to-end tests, and the project files
+// they share.
 #pragma once
 #include <fcntl.h>
 #include <spawn.h>
@@ -46,6 +47,7 @@ inline RunResult RunCli(const test::TempDir& dir, const std::vector<std::string>
     return result;
 }
 
+// The text of a project file: each line ends in CR LF.
 inline std::string CrLfLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
