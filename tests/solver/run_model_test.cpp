@@ -31,9 +31,9 @@ RunFiles ReadRun(const TempDir& folder, const std::string& base) {
 
 TEST(ResultFiles, LayoutTheProgramReadersRelyOn) {
     TempDir folder;
-    ModelSpec spec;
-    const int n = 2 * spec.margin + spec.gob;
-    ASSERT_EQ(test::RunText(folder, "model.in2", test::ModelText(spec)), 0);
+    ModelSpec layout;
+    const int n = 2 * layout.margin + layout.gob;
+    ASSERT_EQ(test::RunText(folder, "model.in2", test::ModelText(layout)), 0);
     RunFiles files = ReadRun(folder, "model");
     EXPECT_EQ(files.err, "");
 
@@ -69,7 +69,7 @@ TEST(ResultFiles, LayoutTheProgramReadersRelyOn) {
     EXPECT_EQ(files.vk2.back(), '\n');
 
     // The critical pillar's stress in the profile file equals the .vk1 value.
-    const int critical = test::CriticalElementOf(spec);
+    const int critical = test::CriticalElementOf(layout);
     EXPECT_EQ(ParseNumbers(vk2[static_cast<std::size_t>(critical - 1)])[0] > 0, true);
     EXPECT_EQ(ParseNumbers(dat[static_cast<std::size_t>(31 + critical)])[3], ParseNumbers(files.vk1)[2]);
 
@@ -194,9 +194,9 @@ TEST(FastKernels, WholeRunsMatchTheLiteralKernelsCharacterForCharacter) {
     megapascals.margin = 70;
     megapascals.gob = 60;
     int index = 0;
-    for (const ModelSpec& spec : {program, inches, megapascals}) {
+    for (const ModelSpec& layout : {program, inches, megapascals}) {
         TempDir folder;
-        const std::string text = test::ModelText(spec);
+        const std::string text = test::ModelText(layout);
         ASSERT_EQ(test::RunText(folder, "fast.in2", text, false), 0) << index;
         ASSERT_EQ(test::RunText(folder, "literal.in2", text, true), 0) << index;
         RunFiles fast = ReadRun(folder, "fast"), literal = ReadRun(folder, "literal");
@@ -214,9 +214,9 @@ TEST(FastKernels, WholeRunsMatchTheLiteralKernelsCharacterForCharacter) {
 TEST(Coupling, PassesEndAfterTheFirstSettledPass) {
     ModelSpec near, far;
     far.depth2 = 50000;
-    for (const ModelSpec& spec : {near, far}) {
+    for (const ModelSpec& layout : {near, far}) {
         TempDir folder;
-        ASSERT_EQ(test::RunText(folder, "m.in2", test::ModelText(spec)), 0);
+        ASSERT_EQ(test::RunText(folder, "m.in2", test::ModelText(layout)), 0);
         const std::string out = ReadTextFile(folder.file("m.out"));
         std::vector<int> sweeps;
         for (const std::string& line : SplitLines(out)) {
@@ -257,24 +257,24 @@ TEST(Coupling, SimultaneousRunsOnOtherFilesDoNotInterfere) {
 }
 
 TEST(OutputUnits, MegapascalsDivideTheStressesOnly) {
-    ModelSpec spec;
-    spec.unitsCode = 2;
-    spec.width = 0.5;
-    spec.depth1 = 150;
-    spec.depth2 = 165;
-    spec.height1 = 2.1;
-    spec.height2 = 1.8;
-    spec.margin = 70;
-    spec.gob = 60;
+    ModelSpec layout;
+    layout.unitsCode = 2;
+    layout.width = 0.5;
+    layout.depth1 = 150;
+    layout.depth2 = 165;
+    layout.height1 = 2.1;
+    layout.height2 = 1.8;
+    layout.margin = 70;
+    layout.gob = 60;
     TempDir folder;
-    ASSERT_EQ(test::RunText(folder, "pa.in2", test::ModelText(spec)), 0);
-    spec.unitsCode = 3;
-    ASSERT_EQ(test::RunText(folder, "mpa.in2", test::ModelText(spec)), 0);
+    ASSERT_EQ(test::RunText(folder, "pa.in2", test::ModelText(layout)), 0);
+    layout.unitsCode = 3;
+    ASSERT_EQ(test::RunText(folder, "mpa.in2", test::ModelText(layout)), 0);
     RunFiles pa = ReadRun(folder, "pa"), mpa = ReadRun(folder, "mpa");
     std::vector<double> vk1Pa = ParseNumbers(pa.vk1), vk1MPa = ParseNumbers(mpa.vk1);
     ASSERT_EQ(vk1MPa.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) EXPECT_NEAR(vk1MPa[k], vk1Pa[k] / 1e6, 1e-4 * std::fabs(vk1MPa[k]));
-    const int n = 2 * spec.margin + spec.gob;
+    const int n = 2 * layout.margin + layout.gob;
     for (int s = 1; s <= 2; ++s) {
         EXPECT_EQ(test::DatColumn(pa.dat, n, s, 0), test::DatColumn(mpa.dat, n, s, 0));  // displacements
         EXPECT_EQ(test::DatColumn(pa.dat, n, s, 5), test::DatColumn(mpa.dat, n, s, 5));  // safety factors

@@ -161,10 +161,10 @@ TEST(SeamSolution, SweepLimitEndsTheRunWithStatus12) {
 // than report numbers that are not numbers.
 TEST(SeamSolution, DivergedSolutionIsAFailureNotAResult) {
     TempDir folder;
-    test::ModelSpec spec;
-    spec.depth1 = 1e8;
-    spec.depth2 = 2e8;
-    EXPECT_EQ(test::RunText(folder, "deep.in2", test::ModelText(spec)), 12);
+    test::ModelSpec layout;
+    layout.depth1 = 1e8;
+    layout.depth2 = 2e8;
+    EXPECT_EQ(test::RunText(folder, "deep.in2", test::ModelText(layout)), 12);
     EXPECT_EQ(ReadTextFile(folder.file("deep.err")),
               "Seam 2 Displacements Are Not Finite - the Solution Diverged \n");
     EXPECT_FALSE(std::filesystem::exists(folder.file("deep.vk1")));

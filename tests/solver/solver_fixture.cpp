@@ -16,18 +16,18 @@ std::string Number(double v) {
 
 }  // namespace
 
-int CriticalElementOf(const ModelSpec& spec) {
-    return spec.margin - 5;
+int CriticalElementOf(const ModelSpec& layout) {
+    return layout.margin - 5;
 }
 
-std::string ModelText(const ModelSpec& spec) {
-    const int n = 2 * spec.margin + spec.gob;
+std::string ModelText(const ModelSpec& layout) {
+    const int n = 2 * layout.margin + layout.gob;
     const int crosscut = 10, pillar = 40;
     std::string previous(static_cast<std::size_t>(n), 'J');
-    for (int i = spec.margin + 1; i <= n - spec.margin; ++i) previous[static_cast<std::size_t>(i - 1)] = 'S';
-    previous[static_cast<std::size_t>(spec.margin)] = '1';
-    previous[static_cast<std::size_t>(n - spec.margin - 1)] = '1';
-    const int anchor = CriticalElementOf(spec);
+    for (int i = layout.margin + 1; i <= n - layout.margin; ++i) previous[static_cast<std::size_t>(i - 1)] = 'S';
+    previous[static_cast<std::size_t>(layout.margin)] = '1';
+    previous[static_cast<std::size_t>(n - layout.margin - 1)] = '1';
+    const int anchor = CriticalElementOf(layout);
     std::string active(static_cast<std::size_t>(n), 'A');
     for (int i = anchor + 1; i <= n; i += crosscut + pillar) {
         for (int k = 0; k < crosscut && i + k <= n; ++k) active[static_cast<std::size_t>(i + k - 1)] = '1';
@@ -35,9 +35,9 @@ std::string ModelText(const ModelSpec& spec) {
     for (int i = anchor - pillar; i >= 1; i -= crosscut + pillar) {
         for (int k = 0; k < crosscut && i - k >= 1; ++k) active[static_cast<std::size_t>(i - k - 1)] = '1';
     }
-    std::string control = std::to_string(spec.unitsCode) + "," + Number(spec.extraction) + ",0," +
-                          Number(spec.width) + "," + std::to_string(n) + "," + Number(spec.depth1) + "," +
-                          Number(spec.depth2) + "," + Number(spec.height1) + "," + Number(spec.height2) +
+    std::string control = std::to_string(layout.unitsCode) + "," + Number(layout.extraction) + ",0," +
+                          Number(layout.width) + "," + std::to_string(n) + "," + Number(layout.depth1) + "," +
+                          Number(layout.depth2) + "," + Number(layout.height1) + "," + Number(layout.height2) +
                           "," + std::to_string(anchor) + ",1";
     return InputText(control, active, previous);
 }

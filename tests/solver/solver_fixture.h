@@ -25,8 +25,8 @@ struct ModelSpec {
     double height1 = 7;
     double height2 = 6;
 };
-std::string ModelText(const ModelSpec& spec);
-int CriticalElementOf(const ModelSpec& spec);
+std::string ModelText(const ModelSpec& layout);
+int CriticalElementOf(const ModelSpec& layout);
 
 // A model from its control values and code lines.
 std::string InputText(const std::string& controlLine, const std::string& seam1, const std::string& seam2);
